@@ -1,0 +1,20 @@
+#include <windows.h>
+#include <ole2.h>
+
+#include "platform/fatal_error.h"
+#include "texts/gbk_texts.h"
+
+namespace realsuffix {
+
+void fatalError(std::string_view message) {
+    // Built on the stack: the heap may be what failed.
+    char text[512];
+    formatFatalText(message, text, sizeof text);
+    char caption[16];
+    caption[texts::kFatalCaption.copy(caption, sizeof caption - 1)] = '\0';
+    MessageBoxA(nullptr, text, caption, MB_OK | MB_ICONERROR);
+    OleUninitialize();
+    ExitProcess(0xFFFFFFFFu);
+}
+
+}  // namespace realsuffix
