@@ -2,7 +2,9 @@
 
 #include <cstring>
 
-#if defined(__i386__) || defined(__x86_64__)
+// The vector kernels use GCC/Clang target attributes; other compilers get
+// the scalar scan.
+#if defined(__GNUC__) && (defined(__i386__) || defined(__x86_64__))
 #include <immintrin.h>
 #define REALSUFFIX_X86 1
 #endif
