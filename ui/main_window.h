@@ -36,7 +36,8 @@ public:
     HWND handle() const { return window_; }
     HWND control(ControlName name) const { return controls_[static_cast<std::size_t>(name)]; }
     Boxes boxes() const { return {control(ControlName::EditBox1), control(ControlName::EditBox2)}; }
-    const FileDropTarget* dropTarget() const { return dropTarget_ ? &*dropTarget_ : nullptr; }
+    // The drop object's target, while the window exists.
+    FileDropTarget* dropTarget() { return dropTarget_ ? &*dropTarget_ : nullptr; }
 
     // Handles the window's own keys before the focused control sees them:
     // Tab and Shift+Tab move the focus, Esc closes the window. True when

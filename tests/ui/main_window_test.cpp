@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, FocusStartsInTheLeftBoxAndTheBoxTakesDrops) {
     EXPECT_EQ(initialFocus_, control(EditBox1));
     EXPECT_EQ(GetActiveWindow(), window().handle());
     // Registered already: a second registration is refused.
-    EXPECT_EQ(RegisterDragDrop(control(EditBox1), const_cast<FileDropTarget*>(window().dropTarget())),
+    EXPECT_EQ(RegisterDragDrop(control(EditBox1), window().dropTarget()),
               DRAGDROP_E_ALREADYREGISTERED);
 }
 

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <optional>
+
+#include <commctrl.h>
 #include <string>
 
 #include "platform/ole_owners.h"
