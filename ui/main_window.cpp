@@ -158,12 +158,16 @@ void MainWindow::onActivate(WPARAM wParam) {
     if (focus != window_ && ownsWindow(focus)) focusBeforeDeactivation_ = focus;
 }
 
+// The window hands the focus on to the control that had it when the window
+// was last deactivated, or, with none (as on first showing), to the first
+// control in tab order.
 void MainWindow::onSetFocus() {
-    HWND target = focusBeforeDeactivation_;
-    if (target == nullptr || !IsWindow(target) || !IsChild(window_, target)) {
-        target = control(ControlName::EditBox1);
+    HWND remembered = focusBeforeDeactivation_;
+    if (remembered != nullptr && IsWindow(remembered) && IsChild(window_, remembered)) {
+        SetFocus(remembered);
+    } else {
+        moveFocus(true);  // from the window itself: the first in tab order
     }
-    if (target != nullptr) SetFocus(target);
 }
 
 void MainWindow::onDestroy() {
