@@ -80,6 +80,7 @@ struct OpenBox {
     std::string caption;
     std::string text;
     bool mainWindowEnabled = true;
+    HWND owner = nullptr;
 };
 
 // Watches for the box from a second thread while the command runs its modal
@@ -94,6 +95,7 @@ OpenBox runAndCloseBox(void (*command)(const Boxes&), const StandInWindow& stand
         open.caption = windowText(box);
         open.text = windowText(GetDlgItem(box, 0xFFFF));
         open.mainWindowEnabled = IsWindowEnabled(stand.window()) != FALSE;
+        open.owner = GetWindow(box, GW_OWNER);
         PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
     command(stand.boxes());
@@ -111,6 +113,7 @@ TEST(HelpCommands, RealBoxShowsTheTextDisablesTheWindowAndChangesNoBox) {
         ASSERT_TRUE(open.found) << row.name;
         EXPECT_EQ(open.caption, row.caption) << row.name;
         EXPECT_EQ(open.text, row.text) << row.name;
+        EXPECT_EQ(open.owner, nullptr) << row.name;
         EXPECT_FALSE(open.mainWindowEnabled) << row.name << ": a task-modal box disables the thread's windows";
         EXPECT_TRUE(IsWindowEnabled(stand.window())) << row.name << ": enabled again once the box is closed";
         EXPECT_EQ(stand.leftText(), left) << row.name;
