@@ -2,15 +2,17 @@
 #include <windows.h>
 
 #include <string>
-#include <thread>
 
 #include "platform/message_box.h"
+#include "tests/ui/message_box_watcher.h"
 #include "stand_in_window.h"
 #include "texts/gbk_texts.h"
 
 namespace realsuffix {
 namespace {
 
+using testing::OpenBox;
+using testing::runAndCloseMessageBox;
 using testing::StandInWindow;
 using testing::windowText;
 
@@ -56,51 +58,9 @@ TEST(HelpCommands, HandMessageBoxTheExactTextCaptionAndStyle) {
     setMessageBoxSinkForTesting(previous);
 }
 
-BOOL CALLBACK keepMessageBox(HWND window, LPARAM result) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string_view(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(result) = window;
-    return FALSE;
-}
-
-// The message box of `thread` once it is open, or null after ten seconds.
-HWND waitForMessageBox(DWORD thread) {
-    for (int tries = 0; tries < 500; ++tries) {
-        HWND found = nullptr;
-        EnumThreadWindows(thread, keepMessageBox, reinterpret_cast<LPARAM>(&found));
-        if (found != nullptr) return found;
-        Sleep(20);
-    }
-    return nullptr;
-}
-
-struct OpenBox {
-    bool found = false;
-    std::string caption;
-    std::string text;
-    bool mainWindowEnabled = true;
-    HWND owner = nullptr;
-};
-
-// Watches for the box from a second thread while the command runs its modal
-// loop on this one, reads it and closes it with its OK button.
+// Runs `command` on the stand-in's boxes and reads the box it opens.
 OpenBox runAndCloseBox(void (*command)(const Boxes&), const StandInWindow& stand) {
-    OpenBox open;
-    const DWORD commandThread = GetCurrentThreadId();
-    std::thread watcher([&] {
-        const HWND box = waitForMessageBox(commandThread);
-        if (box == nullptr) return;
-        open.found = true;
-        open.caption = windowText(box);
-        open.text = windowText(GetDlgItem(box, 0xFFFF));
-        open.mainWindowEnabled = IsWindowEnabled(stand.window()) != FALSE;
-        open.owner = GetWindow(box, GW_OWNER);
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    });
-    command(stand.boxes());
-    watcher.join();
-    return open;
+    return runAndCloseMessageBox([&] { command(stand.boxes()); }, stand.window());
 }
 
 TEST(HelpCommands, RealBoxShowsTheTextDisablesTheWindowAndChangesNoBox) {

@@ -42,11 +42,4 @@ void StandInWindow::setTexts(std::string_view left, std::string_view right) {
 std::string StandInWindow::leftText() const { return windowText(boxes_.left); }
 std::string StandInWindow::rightText() const { return windowText(boxes_.right); }
 
-std::string windowText(HWND window) {
-    // The ANSI length may count more bytes than the text has, never fewer.
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace realsuffix::testing

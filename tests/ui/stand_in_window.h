@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "tests/ui/window_text.h"
 #include "ui/button_commands.h"
 
 namespace realsuffix::testing {
@@ -29,8 +30,5 @@ private:
     HWND window_;
     Boxes boxes_;
 };
-
-// The whole ANSI text of a window of this process.
-std::string windowText(HWND window);
 
 }  // namespace realsuffix::testing

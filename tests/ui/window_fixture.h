@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/ole_owners.h"
+#include "tests/ui/window_text.h"
 #include "ui/layout.h"
 #include "ui/main_window.h"
 
@@ -47,12 +48,6 @@ public:
 private:
     std::array<BYTE, 256> saved_{};
 };
-
-inline std::string windowText(HWND window) {
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 // The control's rectangle in its parent's client coordinates.
 inline RECT rectInParent(HWND control) {
