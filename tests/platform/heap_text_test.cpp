@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "platform/heap_text.h"
+#include "tests/platform/recorded_heap_requests.h"
 
 namespace realsuffix {
 namespace {
@@ -36,18 +38,10 @@ TEST(CopyText, IsAFreshCopy) {
     EXPECT_EQ(textOf(HeapText()), "");
 }
 
-std::size_t lastRequest = 0;
-HeapAllocator realAllocator = nullptr;
-void* recordingAllocator(std::size_t size) {
-    lastRequest = size;
-    return realAllocator(size);
-}
-
 TEST(JoinTexts, AsksTheHeapForTheSumPlusOne) {
-    realAllocator = setHeapAllocatorForTesting(recordingAllocator);
+    const testing::RecordedHeapRequests heap;
     { const HeapText text = joinTexts({"ab", "cde"}); }
-    setHeapAllocatorForTesting(realAllocator);
-    EXPECT_EQ(lastRequest, 6u);
+    EXPECT_EQ(heap.requests(), std::vector<std::size_t>{6});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/heap.h"
 #include "stand_in_window.h"
+#include "tests/platform/recorded_heap_requests.h"
 #include "texts/gbk_texts.h"
 
 namespace realsuffix {
@@ -14,13 +15,7 @@ namespace {
 using testing::StandInWindow;
 
 HeapAllocator heapAllocator = nullptr;
-std::vector<std::size_t> requests;
 int allocationsLeft = 0;
-
-void* recordingAllocator(std::size_t size) {
-    requests.push_back(size);
-    return heapAllocator(size);
-}
 
 // The heap gives `allocationsLeft` blocks, then no more.
 void* runningOutAllocator(std::size_t size) {
@@ -46,11 +41,9 @@ TEST(HeapUse, CommandsCopyTheBoxesThroughTheProcessHeap) {
     StandInWindow stand;
     for (const Row& row : rows) {
         stand.setTexts("no-such-dir\\clip.dat", ".mp4");
-        requests.clear();
-        heapAllocator = setHeapAllocatorForTesting(recordingAllocator);
+        const testing::RecordedHeapRequests heap;
         row.command(stand.boxes());
-        setHeapAllocatorForTesting(heapAllocator);
-        EXPECT_EQ(requests, row.requests) << row.name;
+        EXPECT_EQ(heap.requests(), row.requests) << row.name;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/heap_text.h"
+#include "tests/platform/recorded_heap_requests.h"
 #include "ui/logic/dropped_names.h"
 
 namespace realsuffix {
@@ -60,18 +61,10 @@ TEST(JoinDroppedNames, ACopyShorterThanAnnouncedLeavesNoGap) {
     EXPECT_EQ(std::string(textOf(payload)), "ab\r\nef\r\n");
 }
 
-std::size_t lastRequest = 0;
-HeapAllocator realAllocator = nullptr;
-void* recordingAllocator(std::size_t size) {
-    lastRequest = size;
-    return realAllocator(size);
-}
-
 TEST(JoinDroppedNames, AsksTheHeapForExactlyThePayload) {
-    realAllocator = setHeapAllocatorForTesting(recordingAllocator);
+    const testing::RecordedHeapRequests heap;
     const HeapText payload = joinDroppedNames(FakeNames({"C:\\a.jpg", "C:\\b.png"}));
-    setHeapAllocatorForTesting(realAllocator);
-    EXPECT_EQ(lastRequest, std::strlen("C:\\a.jpg\r\nC:\\b.png\r\n") + 1);
+    EXPECT_EQ(heap.requests(), std::vector<std::size_t>{std::strlen("C:\\a.jpg\r\nC:\\b.png\r\n") + 1});
 }
 
 }  // namespace
