@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/box_text.h"
 #include "platform/heap_text.h"
 #include "ui/logic/centred_line.h"
 
@@ -118,10 +119,7 @@ void paintLabel(HWND label) {
     GetClientRect(label, &area);
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
 
-    const int length = GetWindowTextLengthA(label);
-    HeapText text(static_cast<char*>(heapAllocOrDie(static_cast<std::size_t>(length) + 1)));
-    text.get()[0] = '\0';
-    GetWindowTextA(label, text.get(), length + 1);
+    const HeapText text = readBoxText(label);  // any window's text reads the same way
 
     const SelectedFont selected(dc, guiFont());
     SetBkMode(dc, TRANSPARENT);
