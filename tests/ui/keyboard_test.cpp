@@ -163,7 +163,9 @@ TEST(Program, StartsWithTheFocusInTheLeftBoxAndEndsWithCodeZeroOnEsc) {
 
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
-    for (int tries = 0; tries < 100 && thread.hwndFocus == nullptr; ++tries) {
+    // On activation the window itself has the focus for a moment before it
+    // hands it on; wait until it has been handed on (or never is).
+    for (int tries = 0; tries < 100 && (thread.hwndFocus == nullptr || thread.hwndFocus == window); ++tries) {
         GetGUIThreadInfo(process.dwThreadId, &thread);
         Sleep(20);
     }
