@@ -71,6 +71,15 @@ constexpr std::size_t headBytesNeeded() {
 }
 inline constexpr std::size_t kHeadBytes = headBytesNeeded();
 
+// Where the first whole-content rule stands: every rule before it is decided
+// by the first bytes alone, without reading the rest of the file.
+constexpr std::size_t firstScanRule() {
+    std::size_t index = 0;
+    while (index < kSignatureChain.size() && !isScanRule(kSignatureChain[index])) ++index;
+    return index;
+}
+inline constexpr std::size_t kFirstScanRule = firstScanRule();
+
 constexpr std::size_t scanRuleCount() {
     std::size_t count = 0;
     for (const SignatureRule& rule : kSignatureChain) count += isScanRule(rule) ? 1 : 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 
 #include "detect/keyword_scanner.h"
 #include "detect/signature_chain.h"
@@ -26,25 +27,29 @@ bool ruleMatchesHead(const SignatureRule& rule, std::string_view head) {
     return false;
 }
 
-// Runs the chain once the head and the scan's outcome are known. Rules whose
+// The chain splits where the first whole-content rule stands: the rules
+// before it need only the head, the rest also need the scan.
+constexpr auto kHeadOnlyRules = std::span(kSignatureChain).first(kFirstScanRule);
+constexpr auto kRulesFromFirstScan = std::span(kSignatureChain).subspan(kFirstScanRule);
+
+// Returns the first rule before the scans that the head decides, if any.
+std::optional<std::string_view> decideByHeadAlone(std::string_view head) {
+    for (const SignatureRule& rule : kHeadOnlyRules) {
+        if (ruleMatchesHead(rule, head)) return rule.result;
+    }
+    return std::nullopt;
+}
+
+// Runs the rest of the chain once the scan's outcome is known. Rules whose
 // positions are fixed look only at the head, which holds every byte their
 // probes can reach.
-std::string_view decide(std::string_view head, const KeywordScanner& scan) {
+std::string_view decideAfterScan(std::string_view head, const KeywordScanner& scan) {
     std::size_t keyword = 0;
-    for (const SignatureRule& rule : kSignatureChain) {
+    for (const SignatureRule& rule : kRulesFromFirstScan) {
         const bool matched = isScanRule(rule) ? scan.found(keyword++) : ruleMatchesHead(rule, head);
         if (matched) return rule.result;
     }
     return texts::kUnknown;
-}
-
-// Returns the first rule that the head decides before any scan rule, if any.
-std::optional<std::string_view> decideByHeadAlone(std::string_view head) {
-    for (const SignatureRule& rule : kSignatureChain) {
-        if (isScanRule(rule)) break;
-        if (ruleMatchesHead(rule, head)) return rule.result;
-    }
-    return std::nullopt;
 }
 
 // Reads until `want` bytes are in or the content ends; nothing on a read error.
@@ -111,7 +116,7 @@ std::string_view detectFromSource(ByteSource& source, std::span<char> workBuffer
         if (!count) return texts::kUnknown;
         window = *count == 0 ? std::string_view() : std::string_view(readArea - carry, carry + *count);
     }
-    return decide(head, scanner);
+    return decideAfterScan(head, scanner);
 }
 
 std::string_view detectFromBytes(std::string_view content) {

@@ -45,7 +45,8 @@ std::string_view detectFromBytes(std::string_view content);
 
 // Reads the file named by `path` (an ANSI path) and returns its result text.
 // An empty path, a file that can't be opened or read, or a folder gives the
-// unknown text.
+// unknown text. Every result text is a whole literal, so the view's bytes are
+// followed by a NUL and can be handed to Windows as they are.
 std::string_view detectRealSuffix(const char* path);
 
 }  // namespace realsuffix

@@ -10,9 +10,8 @@ void fatalError(std::string_view message) {
     // Built on the stack: the heap may be what failed.
     char text[512];
     formatFatalText(message, text, sizeof text);
-    char caption[16];
-    caption[texts::kFatalCaption.copy(caption, sizeof caption - 1)] = '\0';
-    MessageBoxA(nullptr, text, caption, MB_OK | MB_ICONERROR);
+    // The caption is a whole literal: its bytes end with a NUL.
+    MessageBoxA(nullptr, text, texts::kFatalCaption.data(), MB_OK | MB_ICONERROR);
     OleUninitialize();
     ExitProcess(0xFFFFFFFFu);
 }

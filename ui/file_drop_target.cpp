@@ -4,7 +4,6 @@
 
 #include "detect/suffix_detector.h"
 #include "platform/box_text.h"
-#include "platform/heap_text.h"
 #include "ui/logic/drop_effect.h"
 #include "ui/logic/dropped_names.h"
 
@@ -120,8 +119,7 @@ HRESULT FileDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL point, DW
 void handleFileDrop(const Boxes& boxes, const char* payload) {
     writeBoxText(boxes.left, payload);
     const HeapText path = readBoxText(boxes.left);
-    const HeapText result = copyText(detectRealSuffix(path.get()));
-    writeBoxText(boxes.right, result.get());
+    writeBoxText(boxes.right, detectRealSuffix(path.get()).data());
 }
 
 }  // namespace realsuffix

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/clipboard.h"
+#include "tests/platform/clipboard_contents.h"
 
 namespace realsuffix {
 namespace {
@@ -25,12 +26,7 @@ TEST(HandToClipboard, RefusedBlockIsFreed) {
 
 TEST(SetClipboardText, TrueOnceTheClipboardOwnsTheText) {
     EXPECT_TRUE(setClipboardText("abc"));
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    const HANDLE block = GetClipboardData(CF_TEXT);
-    ASSERT_NE(block, nullptr);
-    EXPECT_STREQ(static_cast<const char*>(GlobalLock(block)), "abc");
-    GlobalUnlock(block);
-    CloseClipboard();
+    EXPECT_EQ(testing::readClipboard().text(), std::optional<std::string>("abc"));
 }
 
 }  // namespace

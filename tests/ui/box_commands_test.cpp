@@ -8,12 +8,16 @@
 #include <thread>
 #include <vector>
 
+#include "platform/clipboard.h"
 #include "stand_in_window.h"
+#include "tests/platform/clipboard_contents.h"
 #include "texts/gbk_texts.h"
 
 namespace realsuffix {
 namespace {
 
+using testing::ClipboardContent;
+using testing::readClipboard;
 using testing::StandInWindow;
 
 TEST(ClearBoxes, EmptiesBothBoxesAndNothingElse) {
@@ -46,42 +50,13 @@ UINT markerFormat() {
     return format;
 }
 
-HGLOBAL blockWith(std::string_view bytes) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-    char* data = static_cast<char*>(GlobalLock(block));
-    std::memcpy(data, bytes.data(), bytes.size());
-    data[bytes.size()] = '\0';
-    GlobalUnlock(block);
-    return block;
-}
-
 // Leaves "former" as text and a marker block on the clipboard.
 void placeFormerContent() {
-    ASSERT_TRUE(OpenClipboard(nullptr));
+    const ClipboardSession clipboard;
+    ASSERT_TRUE(clipboard.isOpen());
     EmptyClipboard();
-    SetClipboardData(CF_TEXT, blockWith("former"));
-    SetClipboardData(markerFormat(), blockWith("marker"));
-    CloseClipboard();
-}
-
-struct ClipboardContent {
-    std::vector<UINT> formats;  // in the order the system lists them
-    std::optional<std::string> textBlock;  // the whole CF_TEXT block, NULs included
-};
-
-ClipboardContent readClipboard() {
-    ClipboardContent content;
-    if (!OpenClipboard(nullptr)) return content;
-    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
-        content.formats.push_back(format);
-    }
-    if (HANDLE block = GetClipboardData(CF_TEXT)) {
-        const char* data = static_cast<const char*>(GlobalLock(block));
-        content.textBlock = std::string(data, GlobalSize(block));
-        GlobalUnlock(block);
-    }
-    CloseClipboard();
-    return content;
+    handToClipboard(CF_TEXT, globalTextBlock("former"));
+    handToClipboard(markerFormat(), globalTextBlock("marker"));
 }
 
 // The formats the system may make up from CF_TEXT when it is asked for them.

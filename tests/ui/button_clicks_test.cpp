@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/box_text.h"
+#include "tests/platform/clipboard_contents.h"
 #include "tests/ui/message_box_watcher.h"
 #include "tests/ui/window_fixture.h"
 #include "texts/gbk_texts.h"
@@ -32,18 +33,7 @@ protected:
     std::string rightBox() { return windowText(control(ControlName::EditBox2)); }
 };
 
-std::string clipboardText() {
-    std::string text = "(no text)";
-    if (!OpenClipboard(nullptr)) return text;
-    if (HANDLE block = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(block))) {
-            text = bytes;
-            GlobalUnlock(block);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
+std::string clipboardText() { return testing::readClipboard().text().value_or("(no text)"); }
 
 TEST_F(ButtonClicks, HelpButtonsShowTheirBoxWhileTheWindowIsDisabled) {
     struct Row {

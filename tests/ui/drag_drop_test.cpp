@@ -1,5 +1,7 @@
 // A file dragged by another program through the system's drag loop, with
 // real mouse input, lands in the left box and its result in the right one.
+#include "tests/ui/ansi_file.h"
+#include "tests/ui/child_process.h"
 #include "tests/ui/window_fixture.h"
 
 #include <string>
@@ -9,46 +11,28 @@ namespace {
 
 using enum ControlName;
 
-std::string besideThisProgram(const char* name) {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.rfind('\\') + 1) + name;
-}
-
 std::string makeFile(const std::string& name, const std::string& content) {
     char temp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, temp);
     const std::string path = std::string(temp) + name;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    CloseHandle(file);
+    writeAnsiFile(path, content);
     return path;
 }
 
 // Runs `commandLine` to its end while this thread's window goes on handling
 // its messages, as the drop calls into it arrive as messages.
 DWORD runWhilePumping(std::string commandLine, MainWindow& window) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return 0xFFFFFFFF;
-    }
+    const ChildProcess child(std::move(commandLine));
+    if (!child.started()) return 0xFFFFFFFF;
     const DWORD deadline = GetTickCount() + 30000;
-    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0 &&
+    const HANDLE process = child.handle();
+    while (MsgWaitForMultipleObjects(1, &process, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0 &&
            GetTickCount() < deadline) {
         pumpMessages(window);
     }
-    DWORD exitCode = 0xFFFFFFFF;
-    if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 3);
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const std::optional<DWORD> exitCode = child.exitCode(0);
     pumpMessages(window);
-    return exitCode;
+    return exitCode.value_or(0xFFFFFFFF);  // a child still running is ended by its owner
 }
 
 // Drags `path` with the mouse from another program and drops it on the

@@ -1,5 +1,6 @@
 // The drop target of the left box, driven through its IDropTarget with data
 // objects like the shell's, on the real window and real files.
+#include "tests/ui/ansi_file.h"
 #include "tests/ui/window_fixture.h"
 
 #include <string>
@@ -30,10 +31,7 @@ public:
     }
     std::string make(const std::string& name, const std::string& content) {
         const std::string path = folder_ + "\\" + name;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-        CloseHandle(file);
+        writeAnsiFile(path, content);
         files_.push_back(path);
         return path;
     }

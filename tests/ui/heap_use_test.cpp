@@ -6,12 +6,15 @@
 
 #include "platform/heap.h"
 #include "stand_in_window.h"
+#include "tests/ui/child_process.h"
 #include "tests/platform/recorded_heap_requests.h"
 #include "texts/gbk_texts.h"
 
 namespace realsuffix {
 namespace {
 
+using testing::besideThisProgram;
+using testing::ChildProcess;
 using testing::StandInWindow;
 
 HeapAllocator heapAllocator = nullptr;
@@ -66,35 +69,24 @@ void runOutOfMemoryAfter(int allocations, void (*command)(const Boxes&)) {
 TEST(OutOfMemoryChild, DISABLED_CopyLeftBox) { runOutOfMemoryAfter(0, leftBoxToClipboard); }
 TEST(OutOfMemoryChild, DISABLED_JoinNewName) { runOutOfMemoryAfter(2, appendSuffixToName); }
 
-struct Child {
-    PROCESS_INFORMATION process{};
-    bool started = false;
-};
-
-Child startChild(const std::string& test) {
-    char program[MAX_PATH];
-    GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string commandLine = std::string("\"") + program + "\" --gtest_also_run_disabled_tests --gtest_filter=" + test;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    Child child;
-    child.started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                   &startup, &child.process) != FALSE;
-    return child;
+// This test program again, running only `test`.
+ChildProcess startChild(const std::string& test) {
+    return ChildProcess("\"" + besideThisProgram("heap_use_test.exe") +
+                        "\" --gtest_also_run_disabled_tests --gtest_filter=" + test);
 }
 
 // The child's fatal box, found by its caption; null if the child ends first
 // or no box comes within twenty seconds.
-HWND waitForFatalBox(const Child& child) {
+HWND waitForFatalBox(const ChildProcess& child) {
     const std::string caption(texts::kFatalCaption);
     for (int tries = 0; tries < 1000; ++tries) {
         for (HWND box = FindWindowExA(nullptr, nullptr, "#32770", caption.c_str()); box != nullptr;
              box = FindWindowExA(nullptr, box, "#32770", caption.c_str())) {
             DWORD owner = 0;
             GetWindowThreadProcessId(box, &owner);
-            if (owner == child.process.dwProcessId) return box;
+            if (owner == child.processId()) return box;
         }
-        if (WaitForSingleObject(child.process.hProcess, 20) == WAIT_OBJECT_0) return nullptr;
+        if (child.exitCode(20)) return nullptr;
     }
     return nullptr;
 }
@@ -124,8 +116,8 @@ TEST(OutOfMemory, FatalBoxNamesTheSizeThenTheProcessEndsWithMinusOne) {
         {"OutOfMemoryChild.DISABLED_JoinNewName", 13},  // "clip.dat" and ".mp4" joined
     };
     for (const Row& row : rows) {
-        const Child child = startChild(row.childTest);
-        ASSERT_TRUE(child.started) << row.childTest;
+        const ChildProcess child = startChild(row.childTest);
+        ASSERT_TRUE(child.started()) << row.childTest;
         const HWND box = waitForFatalBox(child);
         EXPECT_NE(box, nullptr) << row.childTest;
         if (box != nullptr) {
@@ -133,15 +125,7 @@ TEST(OutOfMemory, FatalBoxNamesTheSizeThenTheProcessEndsWithMinusOne) {
                 << row.childTest;
             PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
-        if (WaitForSingleObject(child.process.hProcess, 20000) != WAIT_OBJECT_0) {
-            TerminateProcess(child.process.hProcess, 1);
-            ADD_FAILURE() << row.childTest << ": the child did not end";
-        }
-        DWORD exitCode = 0;
-        GetExitCodeProcess(child.process.hProcess, &exitCode);
-        EXPECT_EQ(exitCode, 0xFFFFFFFFu) << row.childTest;
-        CloseHandle(child.process.hThread);
-        CloseHandle(child.process.hProcess);
+        EXPECT_EQ(child.exitCode(20000), std::optional<DWORD>(0xFFFFFFFFu)) << row.childTest;
     }
 }
 

@@ -1,6 +1,7 @@
 // The window's own keys: Tab and Shift+Tab round the tab order, Esc closes
 // the window from any control, Enter runs nothing, and the focus comes back
 // to where it was after the window was inactive.
+#include "tests/ui/child_process.h"
 #include "tests/ui/window_fixture.h"
 
 #include <string>
@@ -117,13 +118,6 @@ TEST(EscKey, ClosesTheWindowFromABoxAndFromAButton) {
 
 // --- The program itself --------------------------------------------------------
 
-std::string programPath() {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.rfind('\\') + 1) + "realsuffix.exe";
-}
-
 struct FoundWindow {
     DWORD processId;
     HWND window;
@@ -151,14 +145,9 @@ HWND waitForWindow(DWORD processId) {
 }
 
 TEST(Program, StartsWithTheFocusInTheLeftBoxAndEndsWithCodeZeroOnEsc) {
-    std::string commandLine = "\"" + programPath() + "\" ignored arguments";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process))
-        << commandLine;
-    HWND window = waitForWindow(process.dwProcessId);
+    const ChildProcess program("\"" + besideThisProgram("realsuffix.exe") + "\" ignored arguments");
+    ASSERT_TRUE(program.started());
+    HWND window = waitForWindow(program.processId());
     ASSERT_NE(window, nullptr);
 
     GUITHREADINFO thread{};
@@ -166,7 +155,7 @@ TEST(Program, StartsWithTheFocusInTheLeftBoxAndEndsWithCodeZeroOnEsc) {
     // On activation the window itself has the focus for a moment before it
     // hands it on; wait until it has been handed on (or never is).
     for (int tries = 0; tries < 100 && (thread.hwndFocus == nullptr || thread.hwndFocus == window); ++tries) {
-        GetGUIThreadInfo(process.dwThreadId, &thread);
+        GetGUIThreadInfo(program.threadId(), &thread);
         Sleep(20);
     }
     char className[64] = "";
@@ -176,12 +165,7 @@ TEST(Program, StartsWithTheFocusInTheLeftBoxAndEndsWithCodeZeroOnEsc) {
 
     // The key itself, at the focused box: the program's own loop handles it.
     PostMessageA(thread.hwndFocus, WM_KEYDOWN, VK_ESCAPE, 1);
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
-    DWORD exitCode = 1234;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    EXPECT_EQ(exitCode, 0u);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EXPECT_EQ(program.exitCode(20000), std::optional<DWORD>(0));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "stand_in_window.h"
+#include "tests/ui/ansi_file.h"
 #include "texts/gbk_texts.h"
 
 namespace realsuffix {
@@ -104,10 +105,7 @@ public:
                 CreateDirectoryA(full.c_str(), nullptr);
                 continue;
             }
-            const HANDLE file = CreateFileA(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-            DWORD written = 0;
-            WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-            CloseHandle(file);
+            testing::writeAnsiFile(full, content, false);
         }
     }
 
